@@ -1,0 +1,6 @@
+#include "shell/LexamoVersion.h"
+
+std::string LexamoVersionText()
+{
+    return LEXAMO_VERSION;
+}

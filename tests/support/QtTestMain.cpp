@@ -1,0 +1,12 @@
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    // Death tests fork; "threadsafe" re-runs the test binary instead, which
+    // is the safe choice once Qt has started threads of its own.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
