@@ -12,5 +12,6 @@ public:
     virtual int Next() = 0;                    // a non-negative pseudo-random integer
 };
 
-// time(nullptr), srand and rand.
+// time(nullptr), srand and rand. The C generator is global state, so this is
+// one shared object: seeding it seeds rand() for the whole process.
 DrawSource& CLibraryDrawSource();
