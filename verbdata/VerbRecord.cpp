@@ -1,7 +1,6 @@
 #include "verbdata/VerbRecord.h"
 
-#include <algorithm>
-#include <functional>
+#include <charconv>
 #include <optional>
 
 namespace {
@@ -15,12 +14,14 @@ bool IsLineEnd(char c)
 
 std::optional<std::size_t> FindMarker(std::string_view text, int number)
 {
-    const std::string marker = "#" + std::to_string(number) + "#";
-    const auto it = std::search(text.begin(), text.end(),
-                                std::boyer_moore_horspool_searcher(marker.begin(), marker.end()));
-    if (it == text.end())
+    char buffer[16] = {'#'};
+    const std::to_chars_result digits = std::to_chars(buffer + 1, buffer + sizeof buffer - 1, number);
+    *digits.ptr = '#';
+    const std::string_view marker(buffer, static_cast<std::size_t>(digits.ptr + 1 - buffer));
+    const std::size_t at = text.find(marker);
+    if (at == std::string_view::npos)
         return std::nullopt;
-    return static_cast<std::size_t>(it - text.begin());
+    return at;
 }
 
 // Splits the text from pos into lines; runs of CR and LF separate lines and
