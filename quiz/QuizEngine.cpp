@@ -83,7 +83,10 @@ void QuizEngine::PresentVerb()
     AskedVerbs_[static_cast<std::size_t>(AskedCount_)] = CurrentVerb_;
     Presented_[static_cast<std::size_t>(CurrentVerb_ - Selection_.FirstVerb)] = true;
 
-    GermanInfinitive_ = FindVerbRecord(Text_, CurrentVerb_).GermanInfinitive;
+    // The text never changes while the engine lives, so the record looked up
+    // here is the one every check of this verb would look up again.
+    CurrentRecord_ = FindVerbRecord(Text_, CurrentVerb_);
+    GermanInfinitive_ = CurrentRecord_.GermanInfinitive;
     // Beyond the end of the numbering there is no lesson: keep the one shown.
     if (auto lesson = LessonCatalog::LessonOfVerb(CurrentVerb_, Selection_.TenseLabel))
         CurrentLesson_ = std::move(*lesson);
@@ -113,7 +116,7 @@ void QuizEngine::CheckAnswers()
         return;
 
     View_.ReadAnswers();
-    const VerbRecord record = FindVerbRecord(Text_, CurrentVerb_);
+    const VerbRecord& record = CurrentRecord_;
 
     bool allRight = true;
     for (int i = 0; i < QuizRowCount; ++i) {

@@ -96,6 +96,7 @@ private:
     std::vector<bool> Presented_;
     int AskedCount_ = 0;
     int CurrentVerb_ = 0;
+    VerbRecord CurrentRecord_;  // of CurrentVerb_, looked up once when presented
     std::string GermanInfinitive_;
     std::string CurrentLesson_;
     int RightCount_ = 0;
