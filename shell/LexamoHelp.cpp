@@ -139,8 +139,8 @@ QString ContextIdentifier(int templateId)
 
 void ShowHelp(QWidget* requester)
 {
-    SendToViewer(requester, {QStringLiteral("show contents"), QStringLiteral("setSource ") + kContentsUrl,
-                             QStringLiteral("syncContents")});
+    SendToViewer(requester, {QStringLiteral("show contents"), QStringLiteral("expandToc 0"),
+                             QStringLiteral("setSource ") + kContentsUrl, QStringLiteral("syncContents")});
 }
 
 void ShowContextHelp(QWidget* requester, int templateId)
