@@ -42,7 +42,12 @@ QString ViewerProgram()
     if (!ViewerOverride().isEmpty())
         return ViewerOverride();
     // Debian keeps Assistant in Qt's own binaries folder, not on the PATH.
-    return QDir(QLibraryInfo::path(QLibraryInfo::BinariesPath)).filePath(QStringLiteral("assistant"));
+    const QDir binaries(QLibraryInfo::path(QLibraryInfo::BinariesPath));
+#if defined(Q_OS_MACOS)
+    return binaries.filePath(QStringLiteral("Assistant.app/Contents/MacOS/Assistant"));
+#else
+    return binaries.filePath(QStringLiteral("assistant"));
+#endif
 }
 
 // The executable's base name: its file name without a Windows ".exe".
@@ -109,8 +114,12 @@ QProcess* RunningViewer()
     return process;
 }
 
-// Sends remote-control commands, one a line, to a viewer that runs (it is
-// started if need be). False when it cannot be started.
+// Sends remote-control commands to a viewer that runs (it is started if need
+// be). False when it cannot be started.
+//
+// All commands of one request go on a single line, separated by ';'.
+// Assistant takes one line from its input each time new input arrives, so
+// further lines of the same write would wait there until the next request.
 bool SendToViewer(QWidget* requester, const QStringList& commands)
 {
     QProcess* viewer = nullptr;
@@ -123,10 +132,7 @@ bool SendToViewer(QWidget* requester, const QStringList& commands)
         ReportLaunchFailure(requester);
         return false;
     }
-    QByteArray text;
-    for (const QString& command : commands)
-        text += command.toUtf8() + '\n';
-    viewer->write(text);
+    viewer->write(commands.join(QLatin1Char(';')).toUtf8() + '\n');
     return true;
 }
 
@@ -139,7 +145,7 @@ QString ContextIdentifier(int templateId)
 
 void ShowHelp(QWidget* requester)
 {
-    SendToViewer(requester, {QStringLiteral("show contents"), QStringLiteral("expandToc 0"),
+    SendToViewer(requester, {QStringLiteral("show contents"), QStringLiteral("expandToc 1"),
                              QStringLiteral("setSource ") + kContentsUrl, QStringLiteral("syncContents")});
 }
 

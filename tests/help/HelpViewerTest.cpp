@@ -180,7 +180,9 @@ protected:
     }
 
     QStringList Starts() const { return ReadLines(dir.filePath(QStringLiteral("starts"))); }
-    QStringList Commands() const { return ReadLines(dir.filePath(QStringLiteral("commands"))); }
+    // One line per request as the viewer received it, and the commands in them.
+    QStringList Requests() const { return ReadLines(dir.filePath(QStringLiteral("commands"))); }
+    QStringList Commands() const { return Requests().join(QLatin1Char(';')).split(QLatin1Char(';')); }
     qint64 ViewerPid() const { return Starts().value(Starts().size() - 1).toLongLong(); }
 
     bool WaitForCommand(const QString& command)
@@ -200,6 +202,9 @@ TEST_F(StandInViewer, ShowHelpOpensTheContentsOfTheCollectionBesideTheExecutable
               (QStringList{QStringLiteral("-collectionFile"),
                            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("lexamo_test_help.qhc")),
                            QStringLiteral("-enableRemoteControl")}));
+    // Assistant acts on one input line each time input arrives: a request
+    // spread over several lines would show only in part until the next one.
+    EXPECT_EQ(Requests().size(), 1);
     const QStringList commands = Commands();
     EXPECT_TRUE(commands.contains(QStringLiteral("show contents")));
 
@@ -228,6 +233,7 @@ TEST_F(StandInViewer, ContextHelpAsksTheRunningViewerForEachTemplatesIdentifier)
     LexamoHelp::ShowHelp(&requester.dialog);
     EXPECT_TRUE(WaitForCommand(QStringLiteral("show contents")));
     EXPECT_EQ(Starts().size(), 1) << "each request started a viewer of its own";
+    EXPECT_EQ(Requests().size(), 5);
 }
 
 TEST_F(StandInViewer, CloseHelpEndsTheViewerItStarted)
