@@ -32,11 +32,12 @@ Application& Application::Instance()
     return fallback;
 }
 
-void Application::InitInstance()
+bool Application::InitInstance()
 {
     // The program ends when the main menu's run ends, not when the last
     // window goes: the main menu is hidden, not closed, while a quiz runs.
     QApplication::setQuitOnLastWindowClosed(false);
+    return true;
 }
 
 void Application::PostQuit()
@@ -71,11 +72,13 @@ void Application::RunEnded(Dialog* dialog)
         QuitPending_ = false;
 }
 
-void Application::HelpKeyPressed()
+void Application::HelpKeyPressed(Dialog* receiver)
 {
     QWidget* widget = QWidget::mouseGrabber();
     if (!widget)
         widget = QApplication::focusWidget();
+    if (!widget)
+        widget = receiver;
     for (; widget; widget = widget->parentWidget()) {
         if (auto* dialog = dynamic_cast<Dialog*>(widget)) {
             OnHelp(dialog->TemplateId());

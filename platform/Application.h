@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <vector>
 
-class Dialog;
+#include "platform/Dialog.h"
 
 // The application object: one per program, holding the current main window,
 // the dialog that stands for the program at the moment (the main menu, or the
@@ -28,8 +28,10 @@ public:
     // one when the program has none of its own (tests of single dialogs).
     static Application& Instance();
 
-    // The framework's own start-up: call once QApplication exists.
-    virtual void InitInstance();
+    // The start-up, called once QApplication exists. The base does the
+    // framework's own part and returns true; a program's start-up returns
+    // false once its main window has closed, and the program ends.
+    virtual bool InitInstance();
 
     Dialog* MainWindow() const { return MainWindow_; }
     void SetMainWindow(Dialog* dialog) { MainWindow_ = dialog; }
@@ -45,8 +47,10 @@ public:
     const std::vector<Dialog*>& ModalRuns() const { return ModalRuns_; }
 
     // F1 in any dialog: finds the dialog that holds the mouse grab or, failing
-    // that, the focus, and asks OnHelp for its template's topic.
-    void HelpKeyPressed();
+    // that, the focus, and asks OnHelp for its template's topic. receiver is
+    // the dialog the key came to, which has the focus when the window system
+    // does not say where it is.
+    void HelpKeyPressed(Dialog* receiver);
 
 protected:
     // The context help of a dialog template; the default shows nothing.

@@ -253,7 +253,6 @@ int Dialog::DoModal()
         if (focusFirst)
             FocusFirstTabStop();
         show();
-        raise();
         activateWindow();
         QEventLoop loop;
         Loop_ = &loop;
@@ -450,7 +449,7 @@ void Dialog::keyPressEvent(QKeyEvent* event)
     constexpr Qt::KeyboardModifiers helpBlockers = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
     if (event->key() == Qt::Key_F1) {
         if (!(event->modifiers() & helpBlockers))
-            Application::Instance().HelpKeyPressed();
+            Application::Instance().HelpKeyPressed(this);
         event->accept();
         return;
     }
