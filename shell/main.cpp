@@ -1,4 +1,16 @@
-int main()
+#include <QApplication>
+
+#include "shell/LexamoApp.h"
+
+namespace {
+
+LexamoApp TheApp;
+
+}  // namespace
+
+int main(int argc, char* argv[])
 {
+    QApplication application(argc, argv);
+    TheApp.InitInstance();
     return 0;
 }

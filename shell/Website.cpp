@@ -1,0 +1,11 @@
+#include "shell/Website.h"
+
+#include <QDesktopServices>
+#include <QString>
+#include <QUrl>
+
+void OpenWebsite()
+{
+    QDesktopServices::openUrl(
+        QUrl(QString::fromUtf8(WebsiteAddress.data(), static_cast<qsizetype>(WebsiteAddress.size()))));
+}
