@@ -1,6 +1,8 @@
 #include "shell/RunQuiz.h"
 
 #include "catalog/LessonCatalog.h"
+#include "platform/Application.h"
+#include "quiz/Verbenabfrage.h"
 #include "shell/Hauptmenue.h"
 
 QuizSelection MakeQuizSelection(const std::string& tenseLabel, const std::string& fromLesson,
@@ -18,10 +20,19 @@ QuizSelection MakeQuizSelection(const std::string& tenseLabel, const std::string
 void Hauptmenue::RunQuiz()
 {
     UpdateData(true);
-    const QuizSelection selection = MakeQuizSelection(TenseLabel_, FromLesson_, ToLesson_);
-    // The quiz dialog takes over from here once it exists: it is made the
-    // current main window, gets the selection and this menu as the window to
-    // hand back to, and runs; afterwards this menu is restored when the quiz
-    // went back to it.
-    static_cast<void>(selection);
+    Application& app = Application::Instance();
+
+    Verbenabfrage quiz;
+    quiz.SetSavedMainWindow(app.MainWindow());
+    // Made the main window before its window exists, the quiz has no owner:
+    // it stands alone with its own task-bar button, and this menu is hidden
+    // by the quiz instead of being disabled.
+    app.SetMainWindow(&quiz);
+    quiz.SetSelection(MakeQuizSelection(TenseLabel_, FromLesson_, ToLesson_));
+    quiz.DoModal();
+
+    // Otherwise the quiz has posted a close to this menu (or the program is
+    // ending anyway): the menu stays hidden.
+    if (quiz.BackToMenu())
+        RestoreWindow();
 }
