@@ -3,6 +3,7 @@
 // about box it owns.
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +17,9 @@
 #include "resources/ResourceIds.h"
 #include "shell/LexamoInfo.h"
 #include "tests/quizdialog/QuizDialogTesting.h"
+#include "verbdata/EncryptedTextReader.h"
+#include "verbdata/VerbRecord.h"
+#include "verbdata/Windows1252.h"
 
 using namespace quizdialogtest;
 
@@ -104,6 +108,39 @@ TEST_F(QuizDialogTest, BoldAndColoursWhenShown)
         }
         EXPECT_EQ(TextOf(Quiz.Control(Q::RightCountText)), "0");
         EXPECT_EQ(TextOf(Quiz.Control(Q::WrongCountText)), "0");
+    });
+}
+
+// Nothing the course can put into a label is cut off: every German
+// infinitive, every solution (bold), every lesson label (bold), the longest
+// verb count and every tense, measured in the fonts the controls have.
+TEST_F(QuizDialogTest, EveryCourseTextFitsItsLabel)
+{
+    Run(Selection("présent", "Leçon 1", "Leçon 1"), [&] {
+        const auto fits = [&](int id, const std::string& text) {
+            const QWidget* label = Quiz.Control(id);
+            return QFontMetrics(label->font()).horizontalAdvance(QString::fromStdString(text)) <= label->width();
+        };
+        for (const LessonCatalog::LessonLabel& lesson : LessonCatalog::LessonsFrom("Leçon 1"))
+            EXPECT_TRUE(fits(Q::LessonText, lesson)) << lesson;
+        EXPECT_TRUE(fits(Q::VerbCountText, "368"));
+        EXPECT_TRUE(fits(Q::RightCountText, "368"));
+        EXPECT_TRUE(fits(Q::WrongCountText, "368"));
+
+        for (const char* tense : {"présent", "futur composé", "passé récent", "passé composé", "imparfait",
+                                  "conditionnel", "subjonctif", "futur simple"}) {
+            EXPECT_TRUE(fits(Q::TenseText, tense)) << tense;
+            const LoadResult loaded = LoadEncryptedText(LessonCatalog::DataFileOfTense(tense));
+            ASSERT_FALSE(loaded.Failure) << tense;
+            const std::string text = Windows1252::ToUtf8(loaded.Text);
+            const int last = LessonCatalog::LastVerbOfLesson("Leçon 29", tense);
+            for (int verb = 1; verb <= last; ++verb) {
+                const VerbRecord record = FindVerbRecord(text, verb);
+                EXPECT_TRUE(fits(Q::GermanInfinitiveText, record.GermanInfinitive)) << record.GermanInfinitive;
+                for (int row = 0; row < QuizRowCount; ++row)
+                    EXPECT_TRUE(fits(Q::SolutionId(row), record.Solutions[row])) << record.Solutions[row];
+            }
+        }
     });
 }
 
