@@ -116,6 +116,9 @@ void Dialog::BuildWindow()
         case ControlKind::DropDownList: {
             auto* list = new QComboBox(Client_);
             list->setEditable(false);
+            // A scrolling list of the template's height rather than a menu of
+            // every entry, which some styles prefer.
+            list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
             const int closedHeight = std::min(list->sizeHint().height(), rect.height());
             const int itemHeight = std::max(1, list->fontMetrics().height());
             list->setMaxVisibleItems(std::max(1, (rect.height() - closedHeight) / itemHeight));
@@ -193,7 +196,7 @@ void Dialog::ApplyTemplateState()
     for (std::size_t i = 0; i < ControlList_.size(); ++i) {
         const ControlTemplate& item = Template_.Controls[i];
         QWidget* control = ControlList_[i];
-        control->setFont(QFont());
+        control->setFont(Font_);
         control->setPalette(QPalette());
         control->setEnabled(true);
         const QString text = ToQString(item.Text);
