@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QString>
 #include <array>
 
@@ -128,6 +129,14 @@ bool Verbenabfrage::OnInitDialog()
     setWindowTitle(QString::fromStdString(TitleFor(Selection_)));
     BackToMenu_ = 0;
     Engine_.reset();
+
+    // The window takes its place, centred in the working area of the screen,
+    // before anything can be shown over it: the error box of a data file
+    // that cannot serve the quiz is centred over that place, which is in
+    // front of the main menu, not in a corner of the screen.
+    const QScreen* display = SavedMainWindow_ ? SavedMainWindow_->screen() : screen();
+    if (display)
+        move(display->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 
     LoadVerbText();  // does not return when the text cannot serve the quiz
 

@@ -41,8 +41,11 @@ void RemoveFolderMade()
 void RecordBox(QWidget* owner, const std::string& caption, const std::string& text)
 {
     const auto* quiz = dynamic_cast<const Verbenabfrage*>(owner);
-    std::fprintf(stderr, "box: owner=%s owner-shown=%s menu-shown=%s caption=[%s] text=[%s]\n",
-                 quiz ? "quiz" : "other", owner && owner->isVisible() ? "yes" : "no",
+    // The box is centred over its owner's place, which should be in front
+    // of the main menu rather than in a corner of the screen.
+    const bool overMenu = owner && MenuBehind && MenuBehind->geometry().contains(owner->geometry().center());
+    std::fprintf(stderr, "box: owner=%s owner-shown=%s over-menu=%s menu-shown=%s caption=[%s] text=[%s]\n",
+                 quiz ? "quiz" : "other", owner && owner->isVisible() ? "yes" : "no", overMenu ? "yes" : "no",
                  MenuBehind && MenuBehind->isVisible() ? "yes" : "no", caption.c_str(), text.c_str());
 }
 
@@ -126,7 +129,7 @@ TEST(QuizLoadFailureDeathTest, ShowsTheErrorOverTheMenuAndEndsWithStatusZero)
                 std::exit(3);
             },
             testing::ExitedWithCode(0),
-            "box: owner=quiz owner-shown=no menu-shown=yes caption=\\[Lexamo 3\\.0\\] " + c.Message);
+            "box: owner=quiz owner-shown=no over-menu=yes menu-shown=yes caption=\\[Lexamo 3\\.0\\] " + c.Message);
     }
 }
 
