@@ -1,9 +1,9 @@
 // The program in a real X server: Xvfb, the built lexamo started from the
-// build folder, xdotool for the keyboard and ImageMagick's import for
+// build folder, xdotool for the keyboard and lexamo_e2e_grab for
 // screenshots. One quiz of "présent" from "Leçon 1" to "Leçon 1" is played
 // from the keyboard, accents included, and the marks are read from the
-// screen by their colours. Without Xvfb, xdotool or import the test is
-// skipped and says why.
+// screen by their colours. Without Xvfb or xdotool the test is skipped and
+// says why.
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -92,10 +92,10 @@ class EndToEndTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        for (const char* tool : {"Xvfb", "xdotool", "import"}) {
+        for (const char* tool : {"Xvfb", "xdotool"}) {
             if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-                GTEST_SKIP() << tool << " not found: the end-to-end test needs Xvfb, xdotool and ImageMagick's import "
-                             << "(Debian packages xvfb, xdotool, imagemagick)";
+                GTEST_SKIP() << tool << " not found: the end-to-end test in a real X server needs Xvfb and xdotool "
+                             << "(Debian packages xvfb, xdotool; scripts/deps installs them)";
         }
         ASSERT_TRUE(Server.Start()) << "Xvfb did not start";
     }
@@ -160,10 +160,12 @@ protected:
         return WaitUntil([&] { return Tool("xdotool", {"getwindowfocus"}) == window; });
     }
 
+    // A window, or the whole screen for "root".
     QImage Screenshot(const QString& window)
     {
+        const QString id = window == "root" ? QStringLiteral("0") : window;
         QByteArray png;
-        Tool("import", {"-window", window, "png:-"}, &png);
+        Tool(QStringLiteral(LEXAMO_GRAB), {id}, &png);
         return QImage::fromData(png, "PNG");
     }
 
