@@ -16,6 +16,7 @@
 #include "quiz/Verbenabfrage.h"
 #include "resources/ResourceIds.h"
 #include "shell/LexamoInfo.h"
+#include "shell/RunQuiz.h"
 #include "tests/quizdialog/QuizDialogTesting.h"
 #include "verbdata/EncryptedTextReader.h"
 #include "verbdata/VerbRecord.h"
@@ -29,13 +30,7 @@ using Q = Verbenabfrage;
 
 QuizSelection Selection(const std::string& tense, const std::string& from, const std::string& to)
 {
-    QuizSelection selection;
-    selection.FirstVerb = LessonCatalog::FirstVerbOfLesson(from, tense);
-    selection.LastVerb = LessonCatalog::LastVerbOfLesson(to, tense);
-    selection.FromLesson = from;
-    selection.ToLesson = to;
-    selection.TenseLabel = tense;
-    return selection;
+    return MakeQuizSelection(tense, from, to);
 }
 
 // A quiz that is the current main window, with no main menu behind it.

@@ -20,10 +20,10 @@ std::vector<std::string> SixForms(const FrenchVerbDictionary& dictionary, const 
     if (templates.empty())
         return {};
     const std::string& name = *templates.begin();
-    const TemplateSpec* spec = dictionary.getTemplate(name);
+    const TemplateSpec* conjugationTemplate = dictionary.getTemplate(name);
     std::vector<std::vector<std::string>> persons;
-    if (spec == nullptr ||
-        !dictionary.generateTense(FrenchVerbDictionary::getRadical(infinitive, name), *spec, mode, tense, persons,
+    if (conjugationTemplate == nullptr ||
+        !dictionary.generateTense(FrenchVerbDictionary::getRadical(infinitive, name), *conjugationTemplate, mode, tense, persons,
                                   false, false, false))
         return {};
     std::vector<std::string> forms;
@@ -43,10 +43,10 @@ std::vector<std::string> Participles(const FrenchVerbDictionary& dictionary, con
     if (templates.empty())
         return {};
     const std::string& name = *templates.begin();
-    const TemplateSpec* spec = dictionary.getTemplate(name);
+    const TemplateSpec* conjugationTemplate = dictionary.getTemplate(name);
     std::vector<std::vector<std::string>> forms;
-    if (spec == nullptr ||
-        !dictionary.generateTense(FrenchVerbDictionary::getRadical(infinitive, name), *spec,
+    if (conjugationTemplate == nullptr ||
+        !dictionary.generateTense(FrenchVerbDictionary::getRadical(infinitive, name), *conjugationTemplate,
                                   PARTICIPLE_MODE, PAST_TENSE, forms, false, false, false))
         return {};
     std::vector<std::string> participles;
