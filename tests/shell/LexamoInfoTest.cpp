@@ -25,7 +25,11 @@ TEST(LexamoInfo, ShowsTheVersionOfThisBuild)
         EXPECT_EQ(box.ControlAs<QLabel>(LexamoInfo::VersionLabel)->text().toStdString(),
                   "Lexamo Version " + LexamoVersionText());
         EXPECT_EQ(box.windowTitle(), QString::fromUtf8("Info über Lexamo..."));
-        auto* icon = dynamic_cast<PictureControl*>(box.Controls().back());
+        PictureControl* icon = nullptr;
+        for (QWidget* control : box.Controls()) {
+            if (!icon)
+                icon = dynamic_cast<PictureControl*>(control);
+        }
         ASSERT_NE(icon, nullptr);
         EXPECT_EQ(icon->Picture(), Resource::AppIcon);
         EXPECT_EQ(box.focusWidget(), box.Control(IdCancel));
